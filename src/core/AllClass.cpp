@@ -1,0 +1,3 @@
+#include "core/AllClass.h"
+
+TALL AppState;

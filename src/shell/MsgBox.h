@@ -1,0 +1,3 @@
+#pragma once
+// Installs the desktop message box as the handler of ShowMsg.
+void InstallMessageBox();
