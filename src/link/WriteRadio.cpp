@@ -1,0 +1,6 @@
+#include "link/WriteRadio.h"
+
+TfWriteRadio::TfWriteRadio(QWidget *parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("fWriteRadio"));
+  setWindowTitle(QStringLiteral("Write data to radio"));
+}
