@@ -1,13 +1,13 @@
 #include "core/IniFile.h"
 #include <QFile>
-#include <QSaveFile>
+#include "core/SafeFile.h"
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace {
 bool IsValidUtf8(const QByteArray &bytes) {
   QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  (void)dec.decode(bytes);
+  const QString decoded = dec.decode(bytes);   // decoding is lazy: convert to find errors
   return !dec.hasError();
 }
 }
@@ -114,10 +114,5 @@ bool TIniFile::UpdateFile(QString *error) const {
     out += Lines[i].Raw;
     if (i + 1 < Lines.size() || EndsWithNewline) out += LineEnd;
   }
-  QSaveFile f(FilePath);
-  if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit()) {
-    if (error) *error = f.errorString();
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(FilePath, out, error);
 }

@@ -3,9 +3,9 @@
 #include "core/Clock.h"
 #include "core/Language.h"
 #include "core/MacType.h"
+#include "core/SafeFile.h"
 #include "image/ImageRoutines.h"
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 const int Body = DataFileSize - TDataFileHeader::Size;   // image bytes 16..447
@@ -33,9 +33,9 @@ QByteArray BuildDataFile() {
 
 bool SaveDataFile(const QString &path, QString *error) {
   const QByteArray bytes = BuildDataFile();
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-    if (error) *error = QStringLiteral("Cannot save \"%1\": %2").arg(path, f.errorString());
+  QString reason;
+  if (!WriteFileAtomically(path, bytes, &reason)) {
+    if (error) *error = QStringLiteral("Cannot save \"%1\": %2").arg(path, reason);
     return false;
   }
   AppState.Modified = false;
@@ -56,13 +56,13 @@ TOpenResult OpenDataFile(const QString &path, QString *error) {
                 QStringLiteral("\"%1\" is not a data file: it holds %2 bytes, fewer than its 16-byte header.")
                     .arg(path).arg(all.size()));
   const QString code = QString::fromLatin1(all.mid(TDataFileHeader::ModelCode, 4)).trimmed();
+  if (!ModelCatalogue.FindByCode(code)) return fail(TOpenResult::UnknownModel, Messages.ModError);
   const QString digits = all.mid(TDataFileHeader::BandDigits, 3).toHex().toUpper();
   for (QChar c : digits)
     if (!c.isDigit())
       return fail(TOpenResult::BadBand,
                   QStringLiteral("\"%1\" is not a valid data file: its band digits (%2) are damaged.")
                       .arg(path, digits));
-  if (!ModelCatalogue.FindByCode(code)) return fail(TOpenResult::UnknownModel, Messages.ModError);
 
   const auto byteAt = [&](int i) { return quint8(all[i]); };
   AppState.FileDate = QStringLiteral("%1-%2-%3 %4:%5")
