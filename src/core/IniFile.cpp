@@ -12,6 +12,14 @@ bool IsValidUtf8(const QByteArray &bytes) {
 }
 }
 
+// The rest of the line after '=': trailing blanks dropped (they are never meant), leading
+// blanks kept (" Information"), and one pair of enclosing double quotes removed.
+QString UnquotedValue(QString value) {
+  while (!value.isEmpty() && value.back().isSpace()) value.chop(1);
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.mid(1, value.size() - 2);
+  return value;
+}
+
 QString DecodeText(const QByteArray &bytes) {
   if (IsValidUtf8(bytes)) return QString::fromUtf8(bytes);
   QStringDecoder gbk("GB18030");
@@ -44,7 +52,7 @@ TIniFile::TIniFile(const QString &path) : FilePath(path) {
       const int eq = text.indexOf('=');
       line.IsKey = true;
       line.Key = text.left(eq).trimmed();
-      line.Value = text.mid(eq + 1);
+      line.Value = UnquotedValue(text.mid(eq + 1));
     }
     line.Section = section;
     Lines.push_back(line);

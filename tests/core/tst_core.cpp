@@ -205,9 +205,11 @@ private slots:
       const QString expected = QString::fromLatin1(keys[i].Key) == "ExitProgram" ? "Quit now?" : keys[i].BuiltIn;
       QCOMPARE(Messages.*(keys[i].Field), expected);
     }
-    WriteFile(state.Path("Chinese.Ini"), Gbk("[Language]\nConfirmation=确认\n"));
+    WriteFile(state.Path("Chinese.Ini"), Gbk("[Language]\nConfirmation=确认 \r\nInfo= 信息\nChannel=\"频道\"\n"));
     LoadMessages("Chinese");
     QCOMPARE(Messages.Confirmation, QString("确认"));
+    QCOMPARE(Messages.Info, QString(" 信息"));   // a leading blank is part of the text
+    QCOMPARE(Messages.Channel, QString("频道"));
   }
 
   void iniFileAddsKeysWhereTheyBelong() {
