@@ -1,12 +1,14 @@
 #pragma once
-// Key Function
-#include "core/ReportTables.h"
-#include <QWidget>
+// Key Function: what the radio's side key does.
+#include "functions/SettingsView.h"
 
-class TfKeyFun : public QWidget {
+class TfKeyFun : public TSettingsView {
   Q_OBJECT
 public:
   explicit TfKeyFun(QWidget *parent = nullptr);
-  void LoadFromImage();
+  // One row: the side key's label and its entry as shown.
   void AddReportRows(TReportTables &tables);
+
+  QLabel *L0, *L1;
+  QComboBox *cbKey1;
 };

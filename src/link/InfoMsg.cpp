@@ -1,8 +1,87 @@
 #include "link/InfoMsg.h"
+#include "core/AllClass.h"
+#include "functions/CharValidator.h"
+#include "functions/SettingRules.h"
+#include "image/ImageRoutines.h"
+#include "shell/ChildWindow.h"
+#include "shell/TranslateForm.h"
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+QLineEdit *Field(QWidget *parent, const char *name) {
+  auto *edit = new QLineEdit(parent);
+  edit->setObjectName(QLatin1String(name));
+  edit->setReadOnly(true);
+  return edit;
+}
+}
 
 TfInfoMsg::TfInfoMsg(QWidget *parent) : QWidget(parent) {
   setObjectName(QStringLiteral("fInfoMsg"));
   setWindowTitle(QStringLiteral("Radio Information"));
+  cxModel = Field(this, "cxModel");
+  cxFreq = Field(this, "cxFreq");
+  cxSerial = Field(this, "cxSerial");
+  cxSerial->setMaxLength(Layout::SerialWidth);
+  cxSerial->setValidator(new TCharValidator([](QChar c) { return c.toUpper(); }, cxSerial));
+  cxRadioTime = Field(this, "cxRadioTime");
+  connect(cxSerial, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialPropertiesChange);
+
+  auto *grid = new QGridLayout;
+  const char *names[] = {"Label1", "Label2", "Label3", "Label4"};
+  const char *texts[] = {"Model Type", "Frequency[MHz]", "Serial Number", "Write Time"};
+  QLineEdit *fields[] = {cxModel, cxFreq, cxSerial, cxRadioTime};
+  QLabel **labels[] = {&Label1, &Label2, &Label3, &Label4};
+  for (int i = 0; i < 4; ++i) {
+    *labels[i] = new QLabel(QLatin1String(texts[i]), this);
+    (*labels[i])->setObjectName(QLatin1String(names[i]));
+    (*labels[i])->setBuddy(fields[i]);
+    grid->addWidget(*labels[i], i, 0);
+    grid->addWidget(fields[i], i, 1);
+  }
+  btnCancel = new QPushButton(QStringLiteral("&Close"), this);
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  connect(btnCancel, &QPushButton::clicked, this, &TfInfoMsg::btnCancelClick);
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btnCancel);
+  auto *outer = new QVBoxLayout(this);
+  outer->addLayout(grid);
+  outer->addStretch();
+  outer->addLayout(buttons);
+  setFixedSize(sizeHint().expandedTo(QSize(313, 180)));
 }
-void TfInfoMsg::LoadFromImage() {}
-void TfInfoMsg::AddReportRows(TReportTables &) {}
+
+void TfInfoMsg::LoadFromImage() {
+  Loading = true;
+  TranslateIfSelected(this, true);
+  cxModel->setText(AppState.ModelName);
+  cxFreq->setText(AppState.BandName);
+  if (AppState.SerialEditable) cxSerial->setReadOnly(false);
+  cxSerial->setText(VisibleText(Layout::Serial, Layout::SerialWidth));
+  cxRadioTime->setText(WriteTimeText());
+  Loading = false;
+}
+
+void TfInfoMsg::cxSerialPropertiesChange() {
+  if (Loading || !AppState.SerialEditable) return;
+  StoreSerialNumber(cxSerial->text());
+  AppState.Modified = true;
+}
+
+void TfInfoMsg::AddReportRows(TReportTables &tables) {
+  LoadFromImage();
+  tables.myMain.push_back({AppState.SeriesName, Label1->text(), cxModel->text(), Label2->text(), cxFreq->text(),
+                           Label3->text(), cxSerial->text()});
+}
+
+void TfInfoMsg::btnCancelClick() { CloseChildWindow(this); }
+
+void TfInfoMsg::showEvent(QShowEvent *event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) LoadFromImage();
+}
