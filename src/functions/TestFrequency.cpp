@@ -89,12 +89,8 @@ TfTestFrequency::TfTestFrequency(QWidget *parent) : QDialog(parent) {
 }
 
 void TfTestFrequency::gvDataSetForeText(int row, int column, const QString &text) {
-  // A message box of the check takes the focus from the cell editor, which commits again; that
-  // second commit of the same entry is not checked twice.
-  if (Checking || column < 1 || column > 2) return;
-  Checking = true;
+  if (column < 1 || column > 2) return;
   const auto stored = TestFrequencyEntry(text);
-  Checking = false;
   if (!stored) return;
   gvData->item(row, column)->setText(*stored);
   if (!stored->isEmpty()) Edited = true;

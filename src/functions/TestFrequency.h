@@ -26,7 +26,4 @@ public:
 
 protected:
   void showEvent(QShowEvent *event) override;
-
-private:
-  bool Checking = false;
 };
