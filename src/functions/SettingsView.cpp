@@ -2,19 +2,13 @@
 #include "core/AllClass.h"
 #include "core/Language.h"
 #include "functions/SettingRules.h"
-#include "shell/ChildWindow.h"
 #include "shell/TranslateForm.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLayout>
-#include <QPushButton>
-#include <QShowEvent>
 
-TSettingsView::TSettingsView(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent) {
-  setObjectName(name);
-  setWindowTitle(caption);
-}
+TSettingsView::TSettingsView(const QString &name, const QString &caption, QWidget *parent)
+    : TChildView(name, caption, parent) {}
 
 const TFunctionSetting &TSettingsView::Setting(const QString &control) const {
   const TFunctionSetting *s = FindFunctionSetting(control);
@@ -54,26 +48,6 @@ QLabel *TSettingsView::AddLabel(const QString &name, const QString &text) {
   return label;
 }
 
-void TSettingsView::FinishLayout(QBoxLayout *outer, int width, int height) {
-  auto *close = new QPushButton(QStringLiteral("&Close"), this);
-  close->setObjectName(QStringLiteral("btnCancel"));
-  connect(close, &QPushButton::clicked, this, &TSettingsView::btnCancelClick);
-  btnCancel = close;
-  auto *row = new QHBoxLayout;
-  row->addStretch();
-  row->addWidget(close);
-  outer->addLayout(row);
-  // Keyboard order: the controls as they were made, then Close.
-  QWidget *previous = nullptr;
-  for (const TBound &b : Bound) {
-    QWidget *w = b.List ? static_cast<QWidget *>(b.List) : b.Check;
-    if (previous) setTabOrder(previous, w);
-    previous = w;
-  }
-  if (previous) setTabOrder(previous, close);
-  setFixedSize(sizeHint().expandedTo(QSize(width, height)));
-}
-
 void TSettingsView::LoadFromImage() {
   Loading = true;
   TranslateIfSelected(this, true);
@@ -93,13 +67,6 @@ void TSettingsView::StoreToImage() {
 
 void TSettingsView::ComborPropertiesChange() {
   if (!Loading) StoreToImage();
-}
-
-void TSettingsView::btnCancelClick() { CloseChildWindow(this); }
-
-void TSettingsView::showEvent(QShowEvent *event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) LoadFromImage();
 }
 
 void TSettingsView::AddRow(TReportTables &tables, const QString &field, const QString &value) const {

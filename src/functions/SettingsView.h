@@ -2,28 +2,22 @@
 // What the key, VOX and optional-function views share: controls made from the settings table,
 // loading without writing back, and the rewrite of every one of the view's bytes on a change.
 #include "core/ReportTables.h"
+#include "functions/ChildView.h"
 #include "image/FunctionSettings.h"
-#include <QWidget>
 #include <vector>
 
-class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 
-class TSettingsView : public QWidget {
+class TSettingsView : public TChildView {
   Q_OBJECT
 public:
   // Translates the view and sets its controls from the image; writes nothing.
-  void LoadFromImage();
+  void LoadFromImage() override;
   // Writes every setting of the view into the image and marks the data modified.
   void StoreToImage();
   void ComborPropertiesChange();
-  void btnCancelClick();
-
-  bool Loading = false;
-  QPushButton *btnCancel = nullptr;
 
 protected:
   TSettingsView(const QString &name, const QString &caption, QWidget *parent);
@@ -31,14 +25,10 @@ protected:
   QComboBox *AddList(const QString &control);
   // A check box; with store false the view connects the click itself.
   QCheckBox *AddCheck(const QString &control, bool store = true);
-  // The label of a list, named like the table says ("L1"), or a free label.
+  // The label of a list, named and worded as the settings table says ("L1", "Squelch level").
   QLabel *ListLabel(QComboBox *list);
   QLabel *AddLabel(const QString &name, const QString &text);
-  // Puts the Close button at the bottom right of the view's layout and fixes the view's size:
-  // the layout's size, at least the given client area.
-  void FinishLayout(QBoxLayout *outer, int width, int height);
   virtual void ControlsLoaded() {}
-  void showEvent(QShowEvent *event) override;
 
   void AddRow(TReportTables &tables, const QString &field, const QString &value) const;
   static QString OnOffText(const QCheckBox *box);

@@ -3,13 +3,10 @@
 #include "functions/CharValidator.h"
 #include "functions/SettingRules.h"
 #include "image/ImageRoutines.h"
-#include "shell/ChildWindow.h"
 #include "shell/TranslateForm.h"
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 QLineEdit *Field(QWidget *parent, const char *name) {
@@ -20,9 +17,8 @@ QLineEdit *Field(QWidget *parent, const char *name) {
 }
 }
 
-TfInfoMsg::TfInfoMsg(QWidget *parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("fInfoMsg"));
-  setWindowTitle(QStringLiteral("Radio Information"));
+TfInfoMsg::TfInfoMsg(QWidget *parent)
+    : TChildView(QStringLiteral("fInfoMsg"), QStringLiteral("Radio Information"), parent) {
   cxModel = Field(this, "cxModel");
   cxFreq = Field(this, "cxFreq");
   cxSerial = Field(this, "cxSerial");
@@ -43,17 +39,9 @@ TfInfoMsg::TfInfoMsg(QWidget *parent) : QWidget(parent) {
     grid->addWidget(*labels[i], i, 0);
     grid->addWidget(fields[i], i, 1);
   }
-  btnCancel = new QPushButton(QStringLiteral("&Close"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(btnCancel, &QPushButton::clicked, this, &TfInfoMsg::btnCancelClick);
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnCancel);
   auto *outer = new QVBoxLayout(this);
   outer->addLayout(grid);
-  outer->addStretch();
-  outer->addLayout(buttons);
-  setFixedSize(sizeHint().expandedTo(QSize(313, 180)));
+  FinishLayout(outer, 313, 180);
 }
 
 void TfInfoMsg::LoadFromImage() {
@@ -77,11 +65,4 @@ void TfInfoMsg::AddReportRows(TReportTables &tables) {
   LoadFromImage();
   tables.myMain.push_back({AppState.SeriesName, Label1->text(), cxModel->text(), Label2->text(), cxFreq->text(),
                            Label3->text(), cxSerial->text()});
-}
-
-void TfInfoMsg::btnCancelClick() { CloseChildWindow(this); }
-
-void TfInfoMsg::showEvent(QShowEvent *event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) LoadFromImage();
 }

@@ -1,18 +1,13 @@
 #include "link/PassWord.h"
 #include "core/AllClass.h"
 #include "functions/SettingRules.h"
-#include "shell/ChildWindow.h"
 #include "shell/TranslateForm.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QShowEvent>
 
-TfPassWord::TfPassWord(QWidget *parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("fPassWord"));
-  setWindowTitle(QStringLiteral("PassWord"));
+TfPassWord::TfPassWord(QWidget *parent) : TChildView(QStringLiteral("fPassWord"), QStringLiteral("PassWord"), parent) {
   cxoPasd = new QLineEdit(this);
   cxoPasd->setObjectName(QStringLiteral("cxoPasd"));
   cbNps = new QCheckBox(this);
@@ -30,9 +25,6 @@ TfPassWord::TfPassWord(QWidget *parent) : QWidget(parent) {
   Label2 = new QLabel(QStringLiteral("New PassWard"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setBuddy(cxnPasd);
-  btnCancel = new QPushButton(QStringLiteral("&Close"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(btnCancel, &QPushButton::clicked, this, &TfPassWord::btnCancelClick);
 
   auto *grid = new QGridLayout;
   grid->addWidget(Label1, 0, 1);
@@ -40,14 +32,9 @@ TfPassWord::TfPassWord(QWidget *parent) : QWidget(parent) {
   grid->addWidget(cbNps, 1, 0);
   grid->addWidget(Label2, 1, 1);
   grid->addWidget(cxnPasd, 1, 2);
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnCancel);
   auto *outer = new QVBoxLayout(this);
   outer->addLayout(grid);
-  outer->addStretch();
-  outer->addLayout(buttons);
-  setFixedSize(sizeHint().expandedTo(QSize(280, 130)));
+  FinishLayout(outer, 280, 130);
 }
 
 void TfPassWord::LoadFromImage() {
@@ -81,11 +68,4 @@ void TfPassWord::cxoPasdPropertiesChange() {
   if (Loading) return;
   StorePasswordText(Layout::Password, cxoPasd->text());
   if (AppState.NewPassword) StorePasswordText(Layout::NewPassword, cxnPasd->text());
-}
-
-void TfPassWord::btnCancelClick() { CloseChildWindow(this); }
-
-void TfPassWord::showEvent(QShowEvent *event) {
-  QWidget::showEvent(event);
-  if (!event->spontaneous()) LoadFromImage();
 }
