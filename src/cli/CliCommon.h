@@ -23,3 +23,6 @@ bool TakeFlag(QStringList &args, const QString &name);
 
 int CmdNew(QStringList args);
 int CmdInfo(QStringList args);
+int CmdPorts(QStringList args);
+int CmdRead(QStringList args);
+int CmdWrite(QStringList args);

@@ -18,6 +18,14 @@ const TCommand Commands[] = {
      "Save a blank image for a model (default UHF) and band (default: the model's own) as a data file."},
     {"info", CmdInfo, "info FILE",
      "Show a data file: model, band, serial number, write time, the 16 channels and every function setting."},
+    {"ports", CmdPorts, "ports [--set COMn=DEVICE]",
+     "List the serial ports: name, present or absent, device; the selected one is marked. --set names the\n"
+     "      device of a port in SysInfo.Ini (section [Ports]; an empty DEVICE leaves the port without one)."},
+    {"read", CmdRead, "read [--port NAME|DEVICE] -o FILE",
+     "Read the radio and save what it holds as a data file. --port takes a port name (COM1) or a device\n"
+     "      path (/dev/ttyUSB0); without it, the port the desktop program would select."},
+    {"write", CmdWrite, "write [--port NAME|DEVICE] [--force] FILE",
+     "Write a data file into the radio. A radio of the other catalogue model is written only with --force."},
 };
 
 void PrintHelp() {

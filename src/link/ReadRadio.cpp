@@ -1,6 +1,7 @@
 #include "link/ReadRadio.h"
 
-TfReadRadio::TfReadRadio(QWidget *parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("fReadRadio"));
-  setWindowTitle(QStringLiteral("Read data From radio"));
+TfReadRadio::TfReadRadio(QWidget *parent)
+    : TLinkDialog(parent, QStringLiteral("fReadRadio"), QStringLiteral("Read data From radio")),
+      Engine(myPort, LinkClock) {
+  Attach(&Engine);
 }

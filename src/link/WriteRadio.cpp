@@ -1,6 +1,7 @@
 #include "link/WriteRadio.h"
 
-TfWriteRadio::TfWriteRadio(QWidget *parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("fWriteRadio"));
-  setWindowTitle(QStringLiteral("Write data to radio"));
+TfWriteRadio::TfWriteRadio(QWidget *parent)
+    : TLinkDialog(parent, QStringLiteral("fWriteRadio"), QStringLiteral("Write data to radio")),
+      Engine(myPort, LinkClock) {
+  Attach(&Engine);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Write data to radio
-#include <QDialog>
+#include "link/LinkDialog.h"
+#include "link/LinkEngine.h"
 
-class TfWriteRadio : public QDialog {
+class TfWriteRadio : public TLinkDialog {
   Q_OBJECT
 public:
   explicit TfWriteRadio(QWidget *parent = nullptr);
+  TWriteEngine Engine;
 };
