@@ -82,10 +82,16 @@ TfTestFrequency::TfTestFrequency(QWidget *parent) : QDialog(parent) {
   connect(btnOk, &QPushButton::clicked, this, &TfTestFrequency::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
+  // All sixteen rows in view, no scrolling.
+  gvData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  gvData->setMinimumHeight(gvData->horizontalHeader()->sizeHint().height() + TestFrequencyRows * 22 +
+                           2 * gvData->frameWidth());
+  gvData->setCurrentCell(0, 1);
   auto *outer = new QVBoxLayout(this);
+  outer->setContentsMargins(6, 6, 6, 6);
   outer->addWidget(gvData, 1);
   outer->addLayout(buttons);
-  setFixedSize(314, 412);
+  setFixedSize(sizeHint().expandedTo(QSize(314, 412)));
 }
 
 void TfTestFrequency::gvDataSetForeText(int row, int column, const QString &text) {
