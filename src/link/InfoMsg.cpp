@@ -28,17 +28,19 @@ TfInfoMsg::TfInfoMsg(QWidget *parent)
   connect(cxSerial, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialPropertiesChange);
 
   auto *grid = new QGridLayout;
-  const char *names[] = {"Label1", "Label2", "Label3", "Label4"};
-  const char *texts[] = {"Model Type", "Frequency[MHz]", "Serial Number", "Write Time"};
-  QLineEdit *fields[] = {cxModel, cxFreq, cxSerial, cxRadioTime};
-  QLabel **labels[] = {&Label1, &Label2, &Label3, &Label4};
-  for (int i = 0; i < 4; ++i) {
-    *labels[i] = new QLabel(QLatin1String(texts[i]), this);
-    (*labels[i])->setObjectName(QLatin1String(names[i]));
-    (*labels[i])->setBuddy(fields[i]);
-    grid->addWidget(*labels[i], i, 0);
-    grid->addWidget(fields[i], i, 1);
-  }
+  int row = 0;
+  const auto addRow = [&](const char *name, const char *text, QLineEdit *field) {
+    auto *label = new QLabel(QLatin1String(text), this);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row++, 1);
+    return label;
+  };
+  Label1 = addRow("Label1", "Model Type", cxModel);
+  Label2 = addRow("Label2", "Frequency[MHz]", cxFreq);
+  Label3 = addRow("Label3", "Serial Number", cxSerial);
+  Label4 = addRow("Label4", "Write Time", cxRadioTime);
   auto *outer = new QVBoxLayout(this);
   outer->addLayout(grid);
   FinishLayout(outer, 313, 180);
