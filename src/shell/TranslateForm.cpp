@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,17 @@
 
 namespace {
 int Tag(const QObject *o) { return o->property("tag").toInt(); }
+
+// The components a window owns: its descendants, but not those of the windows it holds
+// (child windows of the document area, dialogs), which translate themselves.
+void OwnedComponents(const QObject *parent, QObjectList &out) {
+  for (QObject *child : parent->children()) {
+    if (const auto *w = qobject_cast<const QWidget *>(child))
+      if (qobject_cast<const QMdiSubWindow *>(w) || (w->isWindow() && !qobject_cast<const QMenu *>(w))) continue;
+    out << child;
+    OwnedComponents(child, out);
+  }
+}
 }
 
 void TranslateForm(QWidget *form, const QString &languageName, bool withLists) {
@@ -30,7 +42,8 @@ void TranslateForm(QWidget *form, const QString &languageName, bool withLists) {
   };
   form->setWindowTitle(read(section, QStringLiteral("Caption"), form->windowTitle()));
 
-  const auto objects = form->findChildren<QObject *>();
+  QObjectList objects;
+  OwnedComponents(form, objects);
   for (QObject *o : objects) {
     const QString name = o->objectName();
     if (name.isEmpty()) continue;
