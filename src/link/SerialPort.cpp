@@ -118,16 +118,18 @@ void TPosixSerialPort::Close() {
 bool TPosixSerialPort::DiscardInput() {
   Received.clear();
   Partial.clear();
-  if (Fd < 0) return true;
-  if (::tcflush(Fd, TCIFLUSH) == 0 || HungUp) return !HungUp;
-  SysError = errno;
-  return false;
+  return Flush(TCIFLUSH);
 }
 
-bool TPosixSerialPort::DiscardOutput() {
-  if (Fd < 0) return true;
-  if (HungUp) return false;
-  if (::tcflush(Fd, TCOFLUSH) == 0) return true;
+bool TPosixSerialPort::DiscardOutput() { return Flush(TCOFLUSH); }
+
+bool TPosixSerialPort::Flush(int queue) {
+  if (Fd < 0) return true;   // nothing is queued on a closed port
+  if (HungUp) {
+    SysError = EIO;
+    return false;
+  }
+  if (::tcflush(Fd, queue) == 0) return true;
   SysError = errno;
   return false;
 }
@@ -193,42 +195,39 @@ void TPosixSerialPort::ReadReady() {
     break;
   }
   const qsizetype before = Received.size();
-  int faults = ParseMarked(raw);
+  int faults = UnmarkInput(Partial, raw, Received);
   faults |= OverrunsSinceLast();
   if (Received.size() > before) emit BytesAvailable(int(Received.size()));
   if (faults) emit LineError(faults);
 }
 
-int TPosixSerialPort::ParseMarked(const QByteArray &raw) {
-  const QByteArray data = Partial + raw;
-  Partial.clear();
+int UnmarkInput(QByteArray &pending, const QByteArray &raw, QByteArray &data) {
+  const QByteArray in = pending + raw;
+  pending.clear();
   int faults = 0;
   qsizetype i = 0;
-  while (i < data.size()) {
-    const char c = data[i];
-    if (quint8(c) != 0xFF) {
-      Received.append(c);
-      ++i;
+  while (i < in.size()) {
+    if (quint8(in[i]) != 0xFF) {
+      data.append(in[i++]);
       continue;
     }
-    if (i + 1 >= data.size()) {
-      Partial = data.mid(i);
+    if (i + 1 >= in.size()) {
+      pending = in.mid(i);
       break;
     }
-    const quint8 next = quint8(data[i + 1]);
+    const quint8 next = quint8(in[i + 1]);
     if (next == 0xFF) {
-      Received.append(char(0xFF));
+      data.append(char(0xFF));
       i += 2;
     } else if (next == 0x00) {
-      if (i + 2 >= data.size()) {
-        Partial = data.mid(i);
+      if (i + 2 >= in.size()) {
+        pending = in.mid(i);
         break;
       }
-      // The damaged byte itself is dropped: the transfer restarts or fails anyway.
-      faults |= data[i + 2] == 0 ? LineFault::Break : LineFault::Framing;
+      faults |= in[i + 2] == 0 ? LineFault::Break : LineFault::Framing;
       i += 3;
     } else {
-      Received.append(char(0xFF));   // never produced by the line discipline; keep it as data
+      data.append(char(0xFF));   // never produced by the line discipline; keep it as data
       ++i;
     }
   }

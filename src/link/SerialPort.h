@@ -14,6 +14,12 @@ namespace LineFault {
 constexpr int Framing = 1, Parity = 2, Overrun = 4, Break = 8;
 }
 
+// Input read with PARMRK holds in-band marks: 0xFF 0x00 c for a byte c with a framing or parity
+// error, 0xFF 0x00 0x00 for a break, 0xFF 0xFF for a data byte 0xFF. Appends the data bytes of
+// pending + raw to data, keeps an incomplete mark at the end in pending, and returns the
+// LineFault flags of the marks found. A damaged byte is dropped.
+int UnmarkInput(QByteArray &pending, const QByteArray &raw, QByteArray &data);
+
 class TSerialPort : public QObject {
   Q_OBJECT
 public:
@@ -54,7 +60,7 @@ public:
 
 private:
   void ReadReady();
-  int ParseMarked(const QByteArray &raw);   // removes in-band error marks; returns LineFault flags
+  bool Flush(int queue);
   int OverrunsSinceLast();
 
   int Fd = -1;
