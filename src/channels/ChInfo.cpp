@@ -161,7 +161,9 @@ void TfChInfo::LoadFromImage() {
   for (int c = 0; c < gvData->columnCount(); ++c) width += gvData->columnWidth(c);
   const int height = gvData->horizontalHeader()->sizeHint().height() + RowHeight * gvData->rowCount() +
                      2 * gvData->frameWidth() + 2;
-  resize(width, height);
+  Preferred = QSize(width, height);
+  updateGeometry();
+  resize(Preferred);
   SelectRow(AppState.CurrentChannel);
 }
 

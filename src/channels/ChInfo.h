@@ -39,6 +39,7 @@ public:
   void AddReportRows(TReportTables &tables);
 
   QString NoneText() const { return NoneText_; }
+  QSize sizeHint() const override { return Preferred.isValid() ? Preferred : QWidget::sizeHint(); }
   QString HiddenValue(int row, int column) const;
 
   TChannelGrid *gvData;
@@ -73,6 +74,7 @@ private:
   bool RowHasRx(int row) const;
 
   QString NoneText_;
+  QSize Preferred;              // every column wide, every row high
   int Loading = 0;
   int SelRow = -1, SelCol = -1;   // the remembered cell
 };

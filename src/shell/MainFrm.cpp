@@ -129,7 +129,7 @@ const TToolDef ToolDefs[] = {
     {nullptr, "", "", "", QStyle::SP_CustomBase, 0},
     {&M::tbWrite, "tbWrite", "Write", "go-up", QStyle::SP_ArrowUp, Cmd::WriteRadio},
     {nullptr, "", "", "", QStyle::SP_CustomBase, 0},
-    {&M::tbHelp, "tbHelp", "Help", "help-contents", QStyle::SP_DialogHelpButton, Cmd::Help},
+    {&M::tbHelp, "tbHelp", "Help", "help-contents", QStyle::SP_MessageBoxQuestion, Cmd::Help},
 };
 
 }
