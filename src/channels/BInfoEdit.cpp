@@ -25,6 +25,23 @@ template <class T> T *Named(T *w, const char *name) {
   return w;
 }
 QString BitText(bool ticked) { return ticked ? QStringLiteral("0") : QStringLiteral("1"); }
+
+// The channel number box takes any typed number and brings it into range when it is confirmed,
+// so that 17 becomes 16 rather than being refused keystroke by keystroke.
+class TChannelNumberBox : public QSpinBox {
+public:
+  using QSpinBox::QSpinBox;
+  QValidator::State validate(QString &input, int &) const override {
+    for (QChar c : input)
+      if (!c.isDigit()) return QValidator::Invalid;
+    bool ok = false;
+    const int v = input.toInt(&ok);
+    return ok && v >= minimum() && v <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+  }
+  void fixup(QString &input) const override {
+    input = QString::number(qBound(minimum(), input.toInt(), maximum()));
+  }
+};
 }
 
 TfBInfoEdit::TfBInfoEdit(QWidget *parent) : QWidget(parent) {
@@ -46,7 +63,7 @@ TfBInfoEdit::TfBInfoEdit(QWidget *parent) : QWidget(parent) {
   Label6 = label("Label6", "Wide/Narrow");
   Label7 = label("Label7", "TX Power");
 
-  sexd = Named(new QSpinBox(tsInfo), "sexd");
+  sexd = Named(new TChannelNumberBox(tsInfo), "sexd");
   sexd->setRange(1, Layout::ChannelCount);
   sexd->setKeyboardTracking(false);
   eRx = Named(new QLineEdit(tsInfo), "eRx");

@@ -412,7 +412,10 @@ private slots:
     QSignalSpy stepped(&e, &TfBInfoEdit::ChannelStepped);
     e.show();
     Activate(&e);
-    e.sexd->setValue(17);
+    e.sexd->setFocus();
+    e.sexd->selectAll();
+    QTest::keyClicks(e.sexd, QStringLiteral("17"));
+    QTest::keyClick(e.sexd, Qt::Key_Return);
     QCOMPARE(e.sexd->value(), 16);
     QCOMPARE(AppState.CurrentChannel, 16);
     QCOMPARE(e.eRx->text(), QStringLiteral("455.50000"));
