@@ -24,6 +24,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/Model.h"
 #include "shell/Pictures.h"
+#include "shell/Report.h"
 #include "shell/SetLanguage.h"
 #include "shell/TranslateForm.h"
 #include <QCloseEvent>
@@ -34,6 +35,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -442,9 +446,8 @@ void TfMainFrm::RunCommand(int command) {
     CurrentFileName.clear();
     SaveFile();
     break;
-  case Cmd::Print:
-  case Cmd::Preview:
-    break;   // the printed report comes with a later version
+  case Cmd::Print: PrintReport(false); break;
+  case Cmd::Preview: PrintReport(true); break;
   case Cmd::ChInfo: case Cmd::KeyFun: case Cmd::VoxFun: case Cmd::OptFun: case Cmd::InfoMsg:
   case Cmd::PassWord:
     OpenChild(command);
@@ -508,6 +511,43 @@ void TfMainFrm::TileChildren(bool horizontally) {
       subs[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
     else
       subs[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+  }
+}
+
+namespace {
+// A view asked for its report rows: the open one, or one made for the purpose and dropped again.
+template <class T> void AddRowsOf(T *open, TReportTables &tables) {
+  if (open) {
+    open->AddReportRows(tables);
+    return;
+  }
+  T view;
+  view.AddReportRows(tables);
+}
+}
+
+void TfMainFrm::BuildReport() {
+  ReportTables.myAdo.clear();
+  ReportTables.myMain.clear();
+  AddRowsOf(qobject_cast<TfInfoMsg *>(Child(Cmd::InfoMsg)), ReportTables);
+  AddRowsOf(qobject_cast<TfKeyFun *>(Child(Cmd::KeyFun)), ReportTables);
+  AddRowsOf(qobject_cast<TfVoxFun *>(Child(Cmd::VoxFun)), ReportTables);
+  AddRowsOf(qobject_cast<TfOptFun *>(Child(Cmd::OptFun)), ReportTables);
+  AddRowsOf(ChInfo(), ReportTables);
+}
+
+void TfMainFrm::PrintReport(bool preview) {
+  BuildReport();
+  QPrinter printer(QPrinter::HighResolution);
+  SetReportPageLayout(&printer);
+  if (preview) {
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [](QPrinter *p) { RenderReport(p, ReportTables); });
+    dialog.exec();
+  } else {
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) RenderReport(&printer, ReportTables);
   }
 }
 

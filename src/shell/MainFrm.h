@@ -52,6 +52,8 @@ public:
   TfBInfoEdit *BInfoEdit() const;
   QString HelpFilePath() const;          // the help file that command 60 opens
   void NavigatorActivate(QTreeWidgetItem *item);
+  void BuildReport();                    // fills the report tables from the views
+  void PrintReport(bool preview);
   QTreeWidgetItem *ChannelNode(int channel) const;
 
   QString CurrentFileName;

@@ -10,6 +10,7 @@
 #include "image/ImageRoutines.h"
 #include "shell/MainFrm.h"
 #include "shell/Model.h"
+#include "shell/Report.h"
 #include "shell/SetLanguage.h"
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QLineEdit>
@@ -385,6 +387,36 @@ private slots:
     QVERIFY(!W->tbar->isVisible() && !W->nCool->isChecked());
     W->nBar->trigger();
     QVERIFY(!W->MainBar->isVisible());
+  }
+
+  void report() {
+    Start();
+    W->OpenChild(Cmd::KeyFun);
+    const int windows = OpenSubWindows(*W);
+    W->BuildReport();
+    QCOMPARE(OpenSubWindows(*W), windows);   // views made for the report are gone again
+    QVERIFY(W->Child(Cmd::KeyFun) && !W->Child(Cmd::OptFun));
+    QVERIFY(!AppState.Modified);
+    QCOMPARE(int(ReportTables.myMain.size()), 1);
+    QCOMPARE(ReportTables.myMain[0].Title, QStringLiteral("ZL-6405s"));
+    QCOMPARE(ReportTables.myMain[0].BValue, QStringLiteral("450 - 470MHz"));
+    // A blank image: one page of 16 function settings, one page with the empty channel row.
+    QCOMPARE(int(ReportTables.myAdo.size()), 17);
+    QCOMPARE(ReportTables.myAdo[0].TypeName, QStringLiteral("Key Function"));
+    QCOMPARE(ReportTables.myAdo[16].TypeName, QStringLiteral("Channel Information"));
+    QList<TReportPage> pages = PaginateReport(ReportTables);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[0].size(), 17);
+    QCOMPARE(pages[0][0].Kind, TReportLine::GroupHeader);
+    QCOMPARE(pages[1].size(), 2);
+    // One used channel adds six lines; building again starts from empty tables.
+    TypeRx(*W, 4, QStringLiteral("460.0125"));
+    W->BuildReport();
+    QCOMPARE(int(ReportTables.myAdo.size()), 23);
+    QCOMPARE(ReportTables.myAdo[17].AField, QStringLiteral("Channel No.4"));
+    QPdfWriter pdf(State->Path(QStringLiteral("report.pdf")));
+    SetReportPageLayout(&pdf);
+    QCOMPARE(RenderReport(&pdf, ReportTables), 2);
   }
 
   void helpFile() {
