@@ -44,7 +44,7 @@ class TProgress {
 public:
   explicit TProgress(const char *verb) : Verb(verb), Tty(::isatty(2)) {}
   void Show(int blocks) {
-    if (blocks == Last) return;
+    if (blocks == Last || blocks == 0) return;
     Last = blocks;
     if (Tty) {
       std::fprintf(stderr, "\r%s: %d/%d blocks", Verb, blocks, Frame::BlockCount);

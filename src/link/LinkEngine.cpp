@@ -141,9 +141,11 @@ void TLinkEngine::SetPosition(int position) {
   emit Changed();
 }
 
-void TLinkEngine::Advance() {
+void TLinkEngine::Advance() { SetPosition(Position + 1); }
+
+void TLinkEngine::BlockDone() {
   ++Blocks;
-  SetPosition(Position + 1);
+  emit Changed();
 }
 
 void TLinkEngine::SetOkEnabled(bool enabled) {

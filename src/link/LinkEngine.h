@@ -52,7 +52,7 @@ public:
   bool ErrShown = false;
 
   int Position = 0;       // the progress bar, 0 to Frame::ProgressMax
-  int Blocks = 0;         // blocks moved in this attempt, 0 to Frame::BlockCount
+  int Blocks = 0;         // blocks read, or written and acknowledged, in this attempt
   bool OkEnabled = true;  // the window's OK button
   TLinkOutcome Outcome = TLinkOutcome::Running;
   QString PortDetails;    // why the port could not be opened, and what helps
@@ -75,6 +75,7 @@ protected:
   void Discard();
   bool HandshakeAcknowledged() const;
   void Advance();                        // one step of the progress bar
+  void BlockDone();                      // one more block has reached its destination
   void SetPosition(int position);
   void SetOkEnabled(bool enabled);
   void Report(const QString &text, TLinkOutcome outcome, const QString &details = QString());

@@ -94,6 +94,7 @@ void TReadEngine::Dispatch() {
       for (int i = 0; i < Frame::BlockSize; ++i)
         ReadData.at(size_t(DataCount + i)) = RxBuf[size_t(Frame::DataPos + i)];
       DataCount += Frame::BlockSize;
+      BlockDone();
       Advance();
       SendAck();
     }

@@ -101,6 +101,7 @@ void TWriteEngine::Dispatch() {
   case PhaseTransfer: {
     if (RxBuf[0] != quint8(Frame::Ack)) return;   // the guarding timer decides
     TryTime->Stop();
+    if (BlockAddr >= 0) BlockDone();
     BlockAddr += Frame::BlockSize;
     if (BlockAddr == Frame::EndAddr) {
       Finish();

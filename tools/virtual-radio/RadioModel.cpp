@@ -79,6 +79,7 @@ QByteArray TRadioModel::Feed(quint8 byte) {
       Matched = 0;
       State = WaitIdentify;
       Mute = false;
+      BlocksRead = BlocksWritten = 0;
       ++Handshakes;
       if (Faults.StrayByte >= 0) out.append(char(Faults.StrayByte));
       out.append(Frame::Ack);

@@ -10,7 +10,7 @@ struct TRadioFaults {
   int StrayByte = -1;              // a byte sent before the handshake acknowledgement
   bool JunkHeaders = false;        // the four header bytes of data replies are noise
   int ExtraBytes = 0;              // bytes of noise after every reply
-  int StopAfterBlocks = -1;        // answers this many block commands, then falls silent
+  int StopAfterBlocks = -1;        // answers this many block commands per session, then falls silent
   int AckByte = 0x06;              // acknowledgement sent once the radio is identified
   int PullAfterBytes = -1;         // the cable comes out after this many bytes in either direction
 };
@@ -27,7 +27,7 @@ public:
   QByteArray Memory;           // 368 bytes, wire order
   bool Pulled = false;
   int Handshakes = 0;          // handshakes acknowledged
-  int BlocksRead = 0, BlocksWritten = 0;
+  int BlocksRead = 0, BlocksWritten = 0;   // in the current session
   bool SessionEnded = false;   // set at an end command; the caller clears it
 
   // A plausible memory for a model code: a few channels, default settings, identification.

@@ -111,7 +111,6 @@ private:
           std::fprintf(stderr, "virtual radio: end (%d blocks read, %d written)\n", Model.BlocksRead,
                        Model.BlocksWritten);
         if (Model.BlocksWritten > 0) Save();
-        Model.BlocksRead = Model.BlocksWritten = 0;
       }
       TNanos due = b.Due + TurnaroundNs;
       for (const char c : reply) {
@@ -170,7 +169,7 @@ int main(int argc, char **argv) {
       {"stray-byte", "Send BYTE before the handshake acknowledgement.", "BYTE"},
       {"junk-headers", "Fill the 4 header bytes of every data reply with noise."},
       {"extra-bytes", "Send N bytes of noise after every reply.", "N"},
-      {"stop-after", "Answer K block commands, then fall silent.", "K"},
+      {"stop-after", "Answer K block commands in each session, then fall silent.", "K"},
       {"ack", "Acknowledge with BYTE instead of 0x06 once identified.", "BYTE"},
       {"pull-after", "Pull the cable after N bytes (both directions counted).", "N"},
       {"verbose", "Report sessions on standard error."},
