@@ -23,6 +23,7 @@ const char *const ColumnTexts[] = {
     "Compander", "Scrambler", "Busy Lock",
     "70", "90", "90", "80", "80", "60", "60", "60", "60", "60", "60",
     "2", "3", "3", "3", "3", "2", "2", "2", "2", "2", "2"};
+constexpr int TextCell = 3;   // cell kind of a column whose cells hold typed text
 constexpr int RowHeight = 22;
 constexpr int ExtraWidth = 30;
 
@@ -89,7 +90,6 @@ void TChannelGrid::EndEdit() {
 TfChInfo::TfChInfo(QWidget *parent) : QWidget(parent) {
   setObjectName(QStringLiteral("fChInfo"));
   setWindowTitle(QStringLiteral("Channel Information"));
-  setAttribute(Qt::WA_DeleteOnClose, false);
 
   BColText = new QListWidget(this);
   BColText->setObjectName(QStringLiteral("BColText"));
@@ -106,9 +106,7 @@ TfChInfo::TfChInfo(QWidget *parent) : QWidget(parent) {
   gvData->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
   gvData->setItemDelegate(new TCellDelegate(gvData, this));
-  gvData->CanType = [this](int row, int column) {
-    return column == ColRx || (column == ColTx && RowHasRx(row));
-  };
+  gvData->CanType = [this](int row, int column) { return Typable(row, column); };
   gvData->installEventFilter(this);
 
   QStringList tones{QStringLiteral("None")};
@@ -174,7 +172,9 @@ void TfChInfo::BuildColumns() {
   const int columns = BColText->count() / 3;
   gvData->setColumnCount(columns);
   gvData->setRowCount(AppState.ChannelCount);
+  CellKinds.clear();
   for (int c = 0; c < columns; ++c) {
+    CellKinds << BColText->item(2 * columns + c)->text().toInt();
     gvData->setHorizontalHeaderItem(c, new QTableWidgetItem(BColText->item(c)->text()));
     gvData->setColumnWidth(c, BColText->item(columns + c)->text().toInt());
   }
@@ -198,6 +198,12 @@ QTableWidgetItem *TfChInfo::Cell(int row, int column) { return gvData->item(row,
 QString TfChInfo::HiddenValue(int row, int column) const {
   const QTableWidgetItem *item = gvData->item(row, column);
   return item ? item->data(Qt::UserRole).toString() : QString();
+}
+
+// Text cells without a drop-down take typing; the transmit frequency only beside a receive frequency.
+bool TfChInfo::Typable(int row, int column) const {
+  if (CellKinds.value(column) != TextCell || DropDownOf(column)) return false;
+  return column != ColTx || RowHasRx(row);
 }
 
 bool TfChInfo::RowHasRx(int row) const {
@@ -258,7 +264,16 @@ void TfChInfo::SelectRow(int channel) {
 
 void TfChInfo::HideEditors() {
   gvData->EndEdit();
+  for (QComboBox *box : {cbQT, cbDQT})
+    if (box->isVisible()) ApplyTypedTone(box);
   for (QComboBox *box : {cbQT, cbDQT, cbfsgl, cbkz, cbHave}) HideDropDown(box, false);
+}
+
+// A tone typed into a drop-down counts once the drop-down is left.
+void TfChInfo::ApplyTypedTone(QComboBox *box) {
+  const int row = box->property("row").toInt(), column = box->property("column").toInt();
+  if (box->isEditable() && Cell(row, column) && box->currentText() != Cell(row, column)->text())
+    DropDownChange(box);
 }
 
 void TfChInfo::HideDropDown(QComboBox *box, bool focusGrid) {
@@ -285,11 +300,8 @@ void TfChInfo::gvDataSelectCell(int row, int column) {
 void TfChInfo::gvDataMouseDown(int row, int column) {
   SelRow = row;
   SelCol = column;
-  if (column == ColRx || (column == ColTx && RowHasRx(row))) {
-    gvData->editItem(Cell(row, column));
-  } else if (column != ColRx && column != ColTx) {
-    ShowDropDown();
-  }
+  if (Typable(row, column)) gvData->editItem(Cell(row, column));
+  else ShowDropDown();
   CheckCurrentChannel(row);
 }
 
@@ -428,9 +440,7 @@ bool TfChInfo::eventFilter(QObject *watched, QEvent *event) {
     if (isDropDown && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason && box->isVisible()) {
       const QWidget *now = QApplication::focusWidget();
       if (now && (now == box || box->isAncestorOf(now))) break;
-      const int row = box->property("row").toInt(), column = box->property("column").toInt();
-      if (box->isEditable() && Cell(row, column) && box->currentText() != Cell(row, column)->text())
-        DropDownChange(box);
+      ApplyTypedTone(box);
       HideDropDown(box, false);
     }
     break;

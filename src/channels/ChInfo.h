@@ -63,6 +63,7 @@ private:
   void ShowDropDown();
   void DropDownChange(QComboBox *box);
   void ToneDblClick(QComboBox *box);
+  void ApplyTypedTone(QComboBox *box);
   void WriteCell(int row, int column);
   void NewChannel(int row);
   void ClearChannel(int row);
@@ -72,8 +73,10 @@ private:
   QTableWidgetItem *Cell(int row, int column);
   void SetCell(int row, int column, const QString &text, const QString &hidden);
   bool RowHasRx(int row) const;
+  bool Typable(int row, int column) const;
 
   QString NoneText_;
+  QList<int> CellKinds;         // per column, from BColText
   QSize Preferred;              // every column wide, every row high
   int Loading = 0;
   int SelRow = -1, SelCol = -1;   // the remembered cell

@@ -180,7 +180,12 @@ TfMainFrm::TfMainFrm(QWidget *parent) : QMainWindow(parent) {
   Clock->start();
 }
 
-TfMainFrm::~TfMainFrm() = default;
+// The child windows go first, while the services their notifications call are still whole.
+TfMainFrm::~TfMainFrm() {
+  std::vector<QPointer<QMdiSubWindow>> subs;
+  for (auto &entry : Children) subs.push_back(entry.second);
+  for (auto &sub : subs) delete sub.data();
+}
 
 void TfMainFrm::BuildMenus() {
   for (const TMenuDef &d : MenuDefs) {

@@ -270,6 +270,20 @@ private slots:
     QVERIFY(!t.cbQT->isVisible());
   }
 
+  void leavingTheTableAppliesATypedTone() {
+    TfChInfo t;
+    t.show();
+    Activate(&t);
+    TypeRx(t, 1, QStringLiteral("460.0125"));
+    t.gvData->setCurrentCell(0, TfChInfo::ColTxTone);
+    t.cbDQT->lineEdit()->clear();
+    QTest::keyClicks(t.cbDQT->lineEdit(), QStringLiteral("100"));
+    t.HideEditors();   // what every main-window command does first
+    QCOMPARE(t.gvData->item(0, TfChInfo::ColTxTone)->text(), QStringLiteral("100.0"));
+    QCOMPARE(ReadChannel(1).TxTone, QStringLiteral("100.0"));
+    QVERIFY(!t.cbDQT->isVisible());
+  }
+
   void doubleClickOpensThePicker() {
     TfChInfo t;
     t.show();
