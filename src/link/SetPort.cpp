@@ -14,6 +14,12 @@
 namespace {
 constexpr int Rows = 5;              // four columns of five
 constexpr int NameDigits = 3;        // the dialog reads at most three digits of a port name
+constexpr int DeviceWidth = 120;     // long paths are shortened in the middle, whole in the tip
+
+void ShowDevice(QLabel *label, const QString &device) {
+  label->setText(label->fontMetrics().elidedText(device, Qt::ElideMiddle, DeviceWidth));
+  label->setToolTip(device);
+}
 }
 
 TfSetPort::TfSetPort(QWidget *parent) : QDialog(parent) {
@@ -35,6 +41,7 @@ TfSetPort::TfSetPort(QWidget *parent) : QDialog(parent) {
     QFont small = device->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     device->setFont(small);
+    device->setMinimumWidth(device->indent() + DeviceWidth);   // room for any device before it is known
     auto *cell = new QVBoxLayout;
     cell->setSpacing(0);
     cell->addWidget(button);
@@ -82,11 +89,11 @@ void TfSetPort::FormShow() {
 
   // One pass over the ports: which are present (the list) and the device behind each button.
   cbCom->clear();
-  for (int i = 0; i < ButtonCount; ++i) DeviceLabel[i]->setText(QStringLiteral("-"));
+  for (int i = 0; i < ButtonCount; ++i) ShowDevice(DeviceLabel[i], QStringLiteral("-"));
   for (const TPortInfo &p : KnownPorts()) {
     if (p.Present) cbCom->addItem(p.Name);
     const int n = PortNumber(p.Name);
-    if (n >= 1 && n <= ButtonCount) DeviceLabel[n - 1]->setText(p.Device);
+    if (n >= 1 && n <= ButtonCount) ShowDevice(DeviceLabel[n - 1], p.Device);
   }
   for (int k = 0; k < cbCom->count(); ++k) {
     const int n = PortNumber(cbCom->itemText(k), NameDigits);
