@@ -136,6 +136,12 @@ TfBInfoEdit::TfBInfoEdit(QWidget *parent) : QWidget(parent) {
   connect(btnClose, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 }
 
+// Closing a window with a cell or a box still being edited commits it while the children go;
+// by then this window is no longer there to take the change.
+TfBInfoEdit::~TfBInfoEdit() {
+  for (QObject *child : findChildren<QObject *>()) disconnect(child, nullptr, this, nullptr);
+}
+
 void TfBInfoEdit::showEvent(QShowEvent *e) {
   ++Loading;
   TranslateIfSelected(this, true);

@@ -14,6 +14,7 @@ class TfBInfoEdit : public QWidget {
   Q_OBJECT
 public:
   explicit TfBInfoEdit(QWidget *parent = nullptr);
+  ~TfBInfoEdit() override;
 
   void ShowChannel();          // fills the controls from the record of CurrentChannel
   void LoadFromImage() { ShowChannel(); }

@@ -145,6 +145,12 @@ TfChInfo::TfChInfo(QWidget *parent) : QWidget(parent) {
   });
 }
 
+// Closing a window with a cell or a box still being edited commits it while the children go;
+// by then this window is no longer there to take the change.
+TfChInfo::~TfChInfo() {
+  for (QObject *child : findChildren<QObject *>()) disconnect(child, nullptr, this, nullptr);
+}
+
 void TfChInfo::showEvent(QShowEvent *e) {
   LoadFromImage();
   QWidget::showEvent(e);

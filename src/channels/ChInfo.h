@@ -27,6 +27,7 @@ class TfChInfo : public QWidget {
   Q_OBJECT
 public:
   explicit TfChInfo(QWidget *parent = nullptr);
+  ~TfChInfo() override;
 
   // Columns of the table (the window's column 1 is column 0 here).
   enum TColumn { ColNo, ColRx, ColTx, ColRxTone, ColTxTone, ColPower, ColWidth, ColScan, ColCompander,
