@@ -1,6 +1,7 @@
 #include "channels/BInfoEdit.h"
 #include "channels/KeyFilter.h"
 #include "channels/ToneOption.h"
+#include "channels/ToneTables.h"
 #include "core/AllClass.h"
 #include "core/Language.h"
 #include "core/ShowMsg.h"
@@ -68,8 +69,7 @@ TfBInfoEdit::TfBInfoEdit(QWidget *parent) : QWidget(parent) {
   sexd->setKeyboardTracking(false);
   eRx = Named(new QLineEdit(tsInfo), "eRx");
   eTX = Named(new QLineEdit(tsInfo), "eTX");
-  QStringList tones{QStringLiteral("None")};
-  tones << ToneListEntries();
+  const QStringList tones = ToneDropDownItems();
   const auto toneBox = [&](const char *name) {
     auto *box = Named(new QComboBox(tsInfo), name);
     box->setEditable(true);

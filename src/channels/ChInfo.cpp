@@ -1,6 +1,7 @@
 #include "channels/ChInfo.h"
 #include "channels/KeyFilter.h"
 #include "channels/ToneOption.h"
+#include "channels/ToneTables.h"
 #include "core/AllClass.h"
 #include "core/Language.h"
 #include "core/ShowMsg.h"
@@ -109,8 +110,7 @@ TfChInfo::TfChInfo(QWidget *parent) : QWidget(parent) {
   gvData->CanType = [this](int row, int column) { return Typable(row, column); };
   gvData->installEventFilter(this);
 
-  QStringList tones{QStringLiteral("None")};
-  tones << ToneListEntries();
+  const QStringList tones = ToneDropDownItems();
   QWidget *over = gvData->viewport();
   cbQT = MakeList(over, "cbQT", tones, true);
   cbDQT = MakeList(over, "cbDQT", tones, true);

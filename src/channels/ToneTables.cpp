@@ -38,6 +38,12 @@ const QStringList &ToneSourceList() {
   return list;
 }
 
+QStringList ToneDropDownItems() {
+  QStringList items{QStringLiteral("None")};
+  items << ToneListEntries();
+  return items;
+}
+
 TToneEntryParts SplitToneEntry(const QString &entry) {
   TToneEntryParts p;
   const int first = entry.indexOf('-');

@@ -8,6 +8,9 @@
 const QStringList &ToneSourceList();
 constexpr int CtcssPickerCount = 42, DcsPickerCount = 85, PickerPadding = 3;
 
+// The tone drop-down list of the channel editors: "None", then every tone of ToneListEntries.
+QStringList ToneDropDownItems();
+
 // One source entry split at its hyphens: before the first, between the first and second, the rest.
 struct TToneEntryParts { QString First, Second, Rest; };
 TToneEntryParts SplitToneEntry(const QString &entry);

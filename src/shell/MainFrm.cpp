@@ -494,6 +494,7 @@ void TfMainFrm::RunCommand(int command) {
   case Cmd::CloseAll: {
     const QList<QMdiSubWindow *> subs = Mdi->subWindowList();
     for (auto it = subs.crbegin(); it != subs.crend(); ++it) (*it)->close();
+    Children.clear();   // closed windows go on the next turn of the event loop: forget them now
     break;
   }
   case Cmd::Help: ShowHelp(); break;

@@ -360,6 +360,12 @@ private slots:
     QVERIFY(!W->ChInfo());
     W->RunCommand(Cmd::ChInfo);
     QVERIFY(W->ChInfo());
+    // Close All followed at once by opening the table again gives a live table.
+    W->RunCommand(Cmd::KeyFun);
+    W->RunCommand(Cmd::CloseAll);
+    W->RunCommand(Cmd::ChInfo);
+    QCOMPARE(OpenSubWindows(*W), 1);
+    QVERIFY(W->ChInfo());
   }
 
   void closeQuestions() {
