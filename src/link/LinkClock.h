@@ -1,11 +1,8 @@
 #pragma once
 // The link's sense of time: blocking pauses and one-shot timers. The real clock sleeps and uses
 // QTimer; tests put a fake clock in its place.
-#include <QObject>
 #include <functional>
 #include <memory>
-
-class QTimer;
 
 // A one-shot timer. Start on a running timer does not restart its interval.
 class TLinkTimer {

@@ -52,9 +52,14 @@ TLinkEngine::TLinkEngine(TSerialPort &port, TLinkClock &clock, QObject *parent)
 TLinkEngine::~TLinkEngine() = default;
 
 void TLinkEngine::ClosePort() {
+  StopTimers();
+  Port.Close();
+}
+
+void TLinkEngine::StopTimers() {
   HeadTime->Stop();
   TryTime->Stop();
-  Port.Close();
+  CloseTime->Stop();
 }
 
 bool TLinkEngine::OpenPort(bool closeFirst, bool discard) {

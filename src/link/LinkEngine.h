@@ -36,7 +36,7 @@ public:
   virtual bool Show() = 0;
   // OK pressed (or the read's automatic restart).
   virtual void Start() = 0;
-  // The window closes: the port is closed, nothing more is sent.
+  // The window closes: the port is closed, nothing more is sent, no timer runs.
   void ClosePort();
 
   // Where to connect. Empty PortName: AppState.ComPort when the port is opened. A Device
@@ -83,6 +83,7 @@ protected:
   void StartFailed();                    // a port failure while starting: LPortError
   // The guarding timers' handlers; both engines share HeadTime's.
   void HeadTimeTimer();
+  virtual void StopTimers();
   virtual void TryTimeTimer() = 0;
   virtual void LineErrorEvent() = 0;
   virtual void Dispatch() = 0;
@@ -116,6 +117,7 @@ public:
 
 protected:
   void Dispatch() override;
+  void StopTimers() override;
   void TryTimeTimer() override;
   void LineErrorEvent() override;
   int DrainStep() const override { return LinkTime::ReadDrainStep; }

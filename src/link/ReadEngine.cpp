@@ -122,6 +122,11 @@ void TReadEngine::Finish() {
   emit Ended(Outcome);
 }
 
+void TReadEngine::StopTimers() {
+  TLinkEngine::StopTimers();
+  ReTime->Stop();
+}
+
 void TReadEngine::TryTimeTimer() {
   TryTime->Stop();
   Phase = PhaseIdle;

@@ -347,6 +347,7 @@ void TstLinkEngine::CancelInEveryPhase_data() {
     QTest::addRow("%s, identification requested", what) << write << int(PhaseIdentify);
     QTest::addRow("%s, block transfer", what) << write << int(PhaseTransfer);
   }
+  QTest::newRow("read, waiting to restart after a line error") << false << -1;
 }
 
 void TstLinkEngine::CancelInEveryPhase() {
@@ -362,7 +363,12 @@ void TstLinkEngine::CancelInEveryPhase() {
   QVERIFY(engine->Show());
   if (phase != PhaseIdle) {
     engine->Start();
-    QVERIFY(rig.Clock.RunUntil([&] { return engine->Phase == phase && engine->Blocks >= (phase == PhaseTransfer ? 3 : 0); }));
+    const int until = phase < 0 ? PhaseTransfer : phase;
+    QVERIFY(rig.Clock.RunUntil([&] { return engine->Phase == until && engine->Blocks >= (until == PhaseTransfer ? 3 : 0); }));
+  }
+  if (phase < 0) {
+    rig.Port.LineErrorAt(rig.Clock.Now);
+    QVERIFY(rig.Clock.RunUntil([&] { return engine->Phase == PhaseIdle; }));
   }
   const size_t sent = rig.Port.Writes.size();
   engine->ClosePort();   // Cancel
