@@ -74,6 +74,8 @@ bool TLinkEngine::OpenPort(bool closeFirst, bool discard) {
   if (ok) return true;
   PortDetails = PortAdvice(Device.isEmpty() ? name : QString(), device, reason, Port.SysError);
   ReportPortError();
+  SetOkEnabled(false);   // nothing to start: the window is about to close
+  CloseTime->Start();
   return false;
 }
 
@@ -130,9 +132,14 @@ void TLinkEngine::WaitSent() {
   }
 }
 
-bool TLinkEngine::HandshakeAcknowledged() const {
+void TLinkEngine::HandshakeReply() {
   // Some radios send one stray byte first. Only bytes received since the handshake count.
-  return RxBuf[0] == Frame::Ack || (RxLen >= 2 && RxBuf[1] == Frame::Ack);
+  if (RxBuf[0] != quint8(Frame::Ack) && !(RxLen >= 2 && RxBuf[1] == quint8(Frame::Ack))) return;
+  HeadTime->Stop();
+  Phase = PhaseIdentify;
+  Clock.Pause(LinkTime::IdentifyPause);
+  Send(QByteArray(1, Frame::Identify), Frame::IdentLen);
+  HeadTime->Start();
 }
 
 QString TLinkEngine::ReplyModelCode() const {

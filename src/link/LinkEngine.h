@@ -65,15 +65,16 @@ signals:
 
 protected:
   struct TPortFault {};   // a port operation failed; handlers catch it, it never leaves the engine
-  // OpenPort: closeFirst and discard are the read's extra steps.
+  // OpenPort: closeFirst and discard are the read's extra steps. On failure the window closes
+  // itself CloseTime later.
   bool OpenPort(bool closeFirst, bool discard);
   void SendHandshake();
+  void HandshakeReply();                 // the reply in Phase 1: on to the identification
   // A frame that awaits a reply of expectLen bytes: write, drain, and the caller starts the timer.
   void Send(const QByteArray &frame, int expectLen);
   void WaitSent();
   void Write(const QByteArray &bytes);   // throws TPortFault when the port fails
   void Discard();
-  bool HandshakeAcknowledged() const;
   void Advance();                        // one step of the progress bar
   void BlockDone();                      // one more block has reached its destination
   void SetPosition(int position);

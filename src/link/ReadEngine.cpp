@@ -21,10 +21,7 @@ TReadEngine::~TReadEngine() = default;
 bool TReadEngine::Show() {
   ReadDone = false;
   CanRetry = true;
-  if (OpenPort(true, true)) return true;
-  SetOkEnabled(false);
-  CloseTime->Start();
-  return false;
+  return OpenPort(true, true);
 }
 
 void TReadEngine::Start() {
@@ -56,12 +53,7 @@ void TReadEngine::SendAck() {
 void TReadEngine::Dispatch() {
   switch (Phase) {
   case PhaseHandshake:
-    if (!HandshakeAcknowledged()) return;
-    HeadTime->Stop();
-    Phase = PhaseIdentify;
-    Clock.Pause(LinkTime::IdentifyPause);
-    Send(QByteArray(1, Frame::Identify), Frame::IdentLen);
-    HeadTime->Start();
+    HandshakeReply();
     return;
   case PhaseIdentify:
     HeadTime->Stop();

@@ -38,10 +38,7 @@ TWriteEngine::TWriteEngine(TSerialPort &port, TLinkClock &clock, QObject *parent
     : TLinkEngine(port, clock, parent) {}
 
 bool TWriteEngine::Show() {
-  if (OpenPort(false, false)) return true;
-  SetOkEnabled(false);
-  CloseTime->Start();
-  return false;
+  return OpenPort(false, false);
 }
 
 void TWriteEngine::Start() {
@@ -67,12 +64,7 @@ void TWriteEngine::Start() {
 void TWriteEngine::Dispatch() {
   switch (Phase) {
   case PhaseHandshake:
-    if (!HandshakeAcknowledged()) return;
-    HeadTime->Stop();
-    Phase = PhaseIdentify;
-    Clock.Pause(LinkTime::IdentifyPause);
-    Send(QByteArray(1, Frame::Identify), Frame::IdentLen);
-    HeadTime->Start();
+    HandshakeReply();
     return;
   case PhaseIdentify:
     HeadTime->Stop();
