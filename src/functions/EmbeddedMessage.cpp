@@ -1,4 +1,5 @@
 #include "functions/EmbeddedMessage.h"
+#include "shell/DialogButtons.h"
 #include "functions/CharValidator.h"
 #include "functions/SettingRules.h"
 #include "shell/TranslateForm.h"
@@ -22,16 +23,8 @@ TfEmbeddedMessage::TfEmbeddedMessage(QWidget *parent) : QDialog(parent) {
   edEMA->setObjectName(QStringLiteral("edEMA"));
   edEMB->setObjectName(QStringLiteral("edEMB"));
 
-  btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  for (QPushButton *b : {btnOk, btnCancel}) {
-    b->setAutoDefault(false);   // no default button: Enter in a box presses nothing
-    buttons->addWidget(b);
-  }
+  // No default button: Enter in a box presses nothing.
+  auto *buttons = OkCancelRow(this, btnOk, btnCancel, TEnterKey::PressesNothing);
   outer->addStretch();
   outer->addLayout(buttons);
   connect(btnOk, &QPushButton::clicked, this, &TfEmbeddedMessage::btnOkClick);

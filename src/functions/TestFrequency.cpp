@@ -1,4 +1,5 @@
 #include "functions/TestFrequency.h"
+#include "shell/DialogButtons.h"
 #include "core/Language.h"
 #include "core/ShowMsg.h"
 #include "functions/SettingRules.h"
@@ -69,16 +70,8 @@ TfTestFrequency::TfTestFrequency(QWidget *parent) : QDialog(parent) {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->hide();
 
-  btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  for (QPushButton *b : {btnOk, btnCancel}) {
-    b->setAutoDefault(false);   // Enter ends a cell entry, it does not close the dialog
-    buttons->addWidget(b);
-  }
+  // Enter ends a cell entry, it does not close the dialog.
+  auto *buttons = OkCancelRow(this, btnOk, btnCancel, TEnterKey::PressesNothing);
   connect(btnOk, &QPushButton::clicked, this, &TfTestFrequency::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -1,4 +1,5 @@
 #include "link/LinkDialog.h"
+#include "shell/DialogButtons.h"
 #include "link/LinkEngine.h"
 #include "shell/TranslateForm.h"
 #include <QHBoxLayout>
@@ -14,17 +15,7 @@ TLinkDialog::TLinkDialog(QWidget *parent, const QString &name, const QString &ca
   pBar->setObjectName(QStringLiteral("pBar"));
   pBar->setRange(0, Frame::ProgressMax);
   pBar->setValue(0);
-  btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnOk->setAutoDefault(false);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  btnCancel->setAutoDefault(false);
-
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
+  auto *buttons = OkCancelRow(this, btnOk, btnCancel, TEnterKey::PressesNothing);
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(pBar);
   layout->addLayout(buttons);

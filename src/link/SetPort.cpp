@@ -1,4 +1,5 @@
 #include "link/SetPort.h"
+#include "shell/DialogButtons.h"
 #include "core/AllClass.h"
 #include "link/PortList.h"
 #include "shell/TranslateForm.h"
@@ -58,15 +59,7 @@ TfSetPort::TfSetPort(QWidget *parent) : QDialog(parent) {
   cbCom->setObjectName(QStringLiteral("cbCom"));
   cbCom->hide();
 
-  btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
+  auto *buttons = OkCancelRow(this, btnOk, btnCancel, TEnterKey::PressesOk);
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(cxPort);
   layout->addLayout(buttons);

@@ -1,4 +1,5 @@
 #include "shell/Model.h"
+#include "shell/DialogButtons.h"
 #include "core/AllClass.h"
 #include "core/MacType.h"
 #include "shell/TranslateForm.h"
@@ -31,11 +32,6 @@ TfModel::TfModel(QWidget *parent) : QDialog(parent) {
   cbPd->setProperty("tag", -2);
   Label1->setBuddy(cbCopmut);
   Label2->setBuddy(cbPd);
-  btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
   auto *grid = new QGridLayout(this);
   grid->addWidget(Label1, 0, 0);
@@ -43,10 +39,7 @@ TfModel::TfModel(QWidget *parent) : QDialog(parent) {
   grid->addWidget(Label2, 1, 0);
   grid->addWidget(cbPd, 1, 1);
   grid->setColumnMinimumWidth(1, 170);
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
+  auto *buttons = OkCancelRow(this, btnOk, btnCancel, TEnterKey::PressesOk);
   grid->addLayout(buttons, 2, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetFixedSize);
 

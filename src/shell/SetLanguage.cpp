@@ -1,4 +1,5 @@
 #include "shell/SetLanguage.h"
+#include "shell/DialogButtons.h"
 #include "core/AllClass.h"
 #include "core/Settings.h"
 #include "shell/TranslateForm.h"
@@ -18,20 +19,12 @@ TfSetLanguage::TfSetLanguage(QWidget *parent) : QDialog(parent) {
   cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
   cbLanguage->setProperty("tag", -2);
   lbName->setBuddy(cbLanguage);
-  btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
   auto *grid = new QGridLayout(this);
   grid->addWidget(lbName, 0, 0);
   grid->addWidget(cbLanguage, 0, 1);
   grid->setColumnMinimumWidth(1, 150);
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
+  auto *buttons = OkCancelRow(this, btnOk, btnCancel, TEnterKey::PressesOk);
   grid->addLayout(buttons, 1, 0, 1, 2);
   grid->setSizeConstraint(QLayout::SetFixedSize);
 
