@@ -182,8 +182,12 @@ void TfChInfo::BuildColumns() {
   for (int c = 0; c < columns; ++c) {
     CellKinds << BColText->item(2 * columns + c)->text().toInt();
     gvData->setHorizontalHeaderItem(c, new QTableWidgetItem(BColText->item(c)->text()));
-    gvData->setColumnWidth(c, BColText->item(columns + c)->text().toInt());
   }
+  // The listed widths are the least a column gets; a title wider than that (larger fonts,
+  // translated titles) widens its column so that it is never cut.
+  for (int c = 0; c < columns; ++c)
+    gvData->setColumnWidth(c, qMax(BColText->item(columns + c)->text().toInt(),
+                                   gvData->horizontalHeader()->sectionSizeHint(c)));
   // Reset: every cell empty, the rows numbered.
   for (int row = 0; row < gvData->rowCount(); ++row) {
     for (int c = 0; c < columns; ++c) {
