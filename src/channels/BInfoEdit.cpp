@@ -202,9 +202,7 @@ void TfBInfoEdit::ShowChannel() {
 void TfBInfoEdit::WriteChannel() {
   if (Loading) return;
   const int n = AppState.CurrentChannel;
-  const auto tone = [](const QComboBox *box) {
-    return box->currentText() == box->itemText(0) ? QString() : box->currentText();
-  };
+  const auto tone = [](const QComboBox *box) { return ToneFieldText(box->currentText(), box->itemText(0)); };
   WriteChannelField(n, RxFreq, eRx->text().trimmed());
   WriteChannelField(n, TxFreq, eTX->text().trimmed());
   WriteChannelField(n, RxTone, tone(cbQT));
@@ -234,7 +232,7 @@ void TfBInfoEdit::eRxChange() {
     ShowMsg(Messages.Caution, Messages.ErrRange, MsgInfo);
     return;
   }
-  const QString shown = FreqText(SnapFrequency(CheckFrequency(*number)));
+  const QString shown = ChannelFrequencyText(*number);
   ++Loading;
   eRx->setText(shown);
   EnableEditing(true);
@@ -257,7 +255,7 @@ void TfBInfoEdit::eTXChange() {
       return;
     }
     ++Loading;
-    eTX->setText(FreqText(SnapFrequency(CheckFrequency(*number))));
+    eTX->setText(ChannelFrequencyText(*number));
     --Loading;
     cbDQT->setEnabled(true);
     cbQT->setFocus();
@@ -267,10 +265,10 @@ void TfBInfoEdit::eTXChange() {
 
 void TfBInfoEdit::ToneChange(QComboBox *box) {
   if (Loading) return;
-  const QString text = box->currentText().trimmed();
+  const QString shown = ToneEntryText(box->currentText(), box->itemText(0));
   ++Loading;
-  if (text.isEmpty() || text == box->itemText(0)) box->setCurrentIndex(0);
-  else box->setEditText(NormalizeTone(text));
+  if (shown == box->itemText(0)) box->setCurrentIndex(0);
+  else box->setEditText(shown);
   --Loading;
   WriteChannel();
 }

@@ -342,8 +342,8 @@ void TfChInfo::WriteCell(int row, int column) {
   switch (column) {
   case ColRx: WriteChannelField(n, RxFreq, text); break;
   case ColTx: WriteChannelField(n, TxFreq, text); break;
-  case ColRxTone: WriteChannelField(n, RxTone, text == NoneText_ ? QString() : text); break;
-  case ColTxTone: WriteChannelField(n, TxTone, text == NoneText_ ? QString() : text); break;
+  case ColRxTone: WriteChannelField(n, RxTone, ToneFieldText(text, NoneText_)); break;
+  case ColTxTone: WriteChannelField(n, TxTone, ToneFieldText(text, NoneText_)); break;
   default:
     if (const TFlagColumn *f = FlagColumn(column)) WriteChannelField(n, f->Field, HiddenValue(row, column));
   }
@@ -362,14 +362,14 @@ void TfChInfo::gvDataSetForeText(int row, int column, const QString &typed) {
     emit ChannelChanged();
     return;
   }
-  double value;
+  QString shown;
   if (const auto number = ParseNumber(text)) {
-    value = CheckFrequency(*number);
+    shown = ChannelFrequencyText(*number);
   } else {
-    value = AppState.BandHigh;
     ShowMsg(Messages.Caution, Messages.OutRange, MsgInfo);
+    shown = FreqText(SnapFrequency(AppState.BandHigh));
   }
-  SetCell(row, column, FreqText(SnapFrequency(value)), HiddenValue(row, column));
+  SetCell(row, column, shown, HiddenValue(row, column));
   if (column == ColRx && HiddenValue(row, ColNo).isEmpty()) NewChannel(row);
   else WriteCell(row, column);
   emit ChannelChanged();
@@ -400,8 +400,7 @@ void TfChInfo::DropDownChange(QComboBox *box) {
   if (DropDownOf(column) != box || !Cell(row, column)) return;
   AppState.Modified = true;
   if (box->isEditable()) {
-    const QString text = box->currentText().trimmed();
-    const QString shown = (text.isEmpty() || text == NoneText_) ? NoneText_ : NormalizeTone(text);
+    const QString shown = ToneEntryText(box->currentText(), NoneText_);
     SetCell(row, column, shown, HiddenValue(row, column));
     ++Loading;
     box->setEditText(shown);

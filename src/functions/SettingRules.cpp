@@ -4,25 +4,6 @@
 #include "image/ImageRoutines.h"
 #include <QRegularExpression>
 
-int SettingPosition(const TFunctionSetting &s, const TImage &image) {
-  const int v = image.Byte(s.Offset);
-  return v < s.Entries.size() ? v : -1;
-}
-
-void StoreSetting(const TFunctionSetting &s, int value, TImage &image) {
-  switch (s.Kind) {
-  case TSettingKind::List:
-    if (value >= 0) image.SetByte(s.Offset, quint8(value));
-    break;
-  case TSettingKind::Check:
-    image.SetByte(s.Offset, value ? 1 : 0);
-    break;
-  case TSettingKind::Bit0Check:
-    image.SetBit(s.Offset, 0, value != 0);
-    break;
-  }
-}
-
 void StoreSerialNumber(const QString &text) {
   AppState.Image.SetText(Layout::Serial, Layout::SerialWidth, text.toUpper());
 }

@@ -1,19 +1,11 @@
 #pragma once
 // Byte and text rules of the setting and identity windows, kept free of widgets so that the
-// command-line tool and the tests can use them: how a control's value becomes image bytes, how
-// the identity texts are stored and shown, and the input rules of the two hidden dialogs.
+// command-line tool and the tests can use them: how the identity texts are stored and shown,
+// and the input rules of the two hidden dialogs. (How a setting's control becomes image bytes
+// is beside the settings table, in image/FunctionSettings.h.)
 #include "image/FunctionSettings.h"
 #include <QString>
 #include <optional>
-
-// The list position a stored byte selects, or -1 when the byte lies beyond the list.
-int SettingPosition(const TFunctionSetting &s, const TImage &image);
-// Stores one control's value: a list position (-1 when no entry is chosen) or, for a check
-// box, 1 (ticked) or 0. "Clew Voice" touches bit 0 of its byte alone. A list with no entry
-// chosen leaves its byte as it is: the only way to get there is a stored value beyond the list,
-// and rewriting it as 255 would destroy a value the radio accepts (a time-out of 11..30, say)
-// when the user merely changed another setting.
-void StoreSetting(const TFunctionSetting &s, int value, TImage &image);
 
 // The serial number: stored in upper case, padded with spaces (or cut) to its 16 bytes.
 void StoreSerialNumber(const QString &text);

@@ -1,7 +1,6 @@
 #include "functions/SettingsView.h"
 #include "core/AllClass.h"
 #include "core/Language.h"
-#include "functions/SettingRules.h"
 #include "shell/TranslateForm.h"
 #include <QCheckBox>
 #include <QComboBox>

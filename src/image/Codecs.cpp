@@ -118,6 +118,17 @@ QString NormalizeTone(const QString &text) {
   return QStringLiteral("D777N");
 }
 
+QString ChannelFrequencyText(double typed) { return FreqText(SnapFrequency(CheckFrequency(typed))); }
+
+QString ToneEntryText(const QString &typed, const QString &noneText) {
+  const QString text = typed.trimmed();
+  return text.isEmpty() || text == noneText ? noneText : NormalizeTone(text);
+}
+
+QString ToneFieldText(const QString &shown, const QString &noneText) {
+  return shown == noneText ? QString() : shown;
+}
+
 const QStringList &CtcssTones() {
   static const QStringList list = QStringLiteral(
       "67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 118.8 123.0 "

@@ -22,6 +22,15 @@ double SnapFrequency(double x);
 double CheckFrequency(double v);
 QString NormalizeTone(const QString &text);
 
+// What a channel editor shows and stores for a typed frequency: checked against the model and
+// the band (showing the message), snapped to the channel raster, with five decimals.
+QString ChannelFrequencyText(double typed);
+// A tone box's entry as the channel editors show it: the none text for an empty entry or the
+// none text itself, otherwise the normalised tone.
+QString ToneEntryText(const QString &typed, const QString &noneText);
+// The tone text a shown entry stores: empty for the none text.
+QString ToneFieldText(const QString &shown, const QString &noneText);
+
 // "0.00000" with '.' as the separator.
 QString FreqText(double mhz);
 // Reads a typed number with '.' as the separator.

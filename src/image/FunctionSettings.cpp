@@ -41,12 +41,31 @@ bool SettingChecked(const TFunctionSetting &s, const TImage &image) {
   return image.Byte(s.Offset) == 1;   // a check box is ticked only by exactly 1
 }
 
+int SettingPosition(const TFunctionSetting &s, const TImage &image) {
+  const int v = image.Byte(s.Offset);
+  return v < s.Entries.size() ? v : -1;
+}
+
 QString SettingValueText(const TFunctionSetting &s, const TImage &image) {
   if (s.Kind == TSettingKind::List) {
-    const int v = image.Byte(s.Offset);
-    return v < s.Entries.size() ? s.Entries[v] : QString();
+    const int position = SettingPosition(s, image);
+    return position < 0 ? QString() : s.Entries[position];
   }
   return SettingChecked(s, image) ? Messages.Open : Messages.Close;
+}
+
+void StoreSetting(const TFunctionSetting &s, int value, TImage &image) {
+  switch (s.Kind) {
+  case TSettingKind::List:
+    if (value >= 0) image.SetByte(s.Offset, quint8(value));
+    break;
+  case TSettingKind::Check:
+    image.SetByte(s.Offset, value ? 1 : 0);
+    break;
+  case TSettingKind::Bit0Check:
+    image.SetBit(s.Offset, 0, value != 0);
+    break;
+  }
 }
 
 const QStringList &PowerTexts() { static const QStringList l = Split("Low|High"); return l; }

@@ -26,6 +26,14 @@ const TFunctionSetting *FindFunctionSetting(const QString &control);
 // The entry text of a list byte (empty beyond the list), or the Open/Close message text.
 QString SettingValueText(const TFunctionSetting &s, const TImage &image);
 bool SettingChecked(const TFunctionSetting &s, const TImage &image);
+// The list position a stored byte selects, or -1 when the byte lies beyond the list.
+int SettingPosition(const TFunctionSetting &s, const TImage &image);
+// Stores one control's value: a list position (-1 when no entry is chosen) or, for a check
+// box, 1 (ticked) or 0. "Clew Voice" touches bit 0 of its byte alone. A list with no entry
+// chosen leaves its byte as it is: the only way to get there is a stored value beyond the list,
+// and rewriting it as 255 would destroy a value the radio accepts (a time-out of 11..30, say)
+// when the user merely changed another setting.
+void StoreSetting(const TFunctionSetting &s, int value, TImage &image);
 
 // Built-in texts of the channel table's fixed lists, by bit value.
 const QStringList &PowerTexts();    // "Low", "High"
