@@ -5,19 +5,19 @@
 #include <QStringEncoder>
 
 namespace {
-bool IsValidUtf8(const QByteArray &bytes) {
-  QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString decoded = dec.decode(bytes);   // decoding is lazy: convert to find errors
-  return !dec.hasError();
-}
-}
-
 // The rest of the line after '=': trailing blanks dropped (they are never meant), leading
 // blanks kept (" Information"), and one pair of enclosing double quotes removed.
 QString UnquotedValue(QString value) {
   while (!value.isEmpty() && value.back().isSpace()) value.chop(1);
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.mid(1, value.size() - 2);
   return value;
+}
+
+bool IsValidUtf8(const QByteArray &bytes) {
+  QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString decoded = dec.decode(bytes);   // decoding is lazy: convert to find errors
+  return !dec.hasError();
+}
 }
 
 QString DecodeText(const QByteArray &bytes) {

@@ -9,7 +9,6 @@
 
 // Decodes 8-bit text: UTF-8 when valid, otherwise GBK (GB18030, its superset).
 QString DecodeText(const QByteArray &bytes);
-QString UnquotedValue(QString value);
 
 class TIniFile {
 public:

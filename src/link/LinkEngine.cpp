@@ -106,6 +106,20 @@ void TLinkEngine::Discard() {
   if (!Port.DiscardInput() || !Port.DiscardOutput()) throw TPortFault();
 }
 
+void TLinkEngine::ResetAttempt() {
+  Phase = PhaseIdle;
+  ErrShown = false;
+  Outcome = TLinkOutcome::Running;
+  Blocks = 0;
+  SetPosition(0);
+}
+
+void TLinkEngine::SettleAndHandshake() {
+  Clock.Pause(LinkTime::SettlePause);
+  HeadTime->Start();
+  SendHandshake();
+}
+
 void TLinkEngine::SendHandshake() {
   Phase = PhaseHandshake;
   ExpectLen = Frame::AckLen;

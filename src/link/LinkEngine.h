@@ -68,6 +68,8 @@ protected:
   // OpenPort: closeFirst and discard are the read's extra steps. On failure the window closes
   // itself CloseTime later.
   bool OpenPort(bool closeFirst, bool discard);
+  void ResetAttempt();                   // a new attempt: no phase, no error shown, no progress
+  void SettleAndHandshake();             // the settle pause, HeadTime, then the handshake
   void SendHandshake();
   void HandshakeReply();                 // the reply in Phase 1: on to the identification
   // A frame that awaits a reply of expectLen bytes: write, drain, and the caller starts the timer.

@@ -29,15 +29,19 @@ QString Resolve(const QString &device) {
   return AppState.AppPath + device;
 }
 
-// Port number -> device, after the overrides of SysInfo.Ini.
+// The device of port n after the overrides of SysInfo.Ini; empty when it has none.
+QString DeviceOf(const TIniFile &ini, int n) {
+  const QString key = PortName(n);
+  return ini.ValueExists(PortSection, key) ? Resolve(ini.ReadString(PortSection, key, QString()).trimmed())
+                                           : DefaultDevice(n);
+}
+
+// Port number -> device, for every port that has one.
 QMap<int, QString> DeviceMap() {
   const TIniFile ini(SettingsPath());
   QMap<int, QString> map;
   for (int n = 1; n <= PortCandidates; ++n) {
-    const QString key = PortName(n);
-    const QString device =
-        ini.ValueExists(PortSection, key) ? Resolve(ini.ReadString(PortSection, key, QString()).trimmed())
-                                          : DefaultDevice(n);
+    const QString device = DeviceOf(ini, n);
     if (!device.isEmpty()) map.insert(n, device);
   }
   return map;
@@ -72,7 +76,7 @@ void EnumPorts(QStringList *list) {
 QString PortDevice(const QString &portName) {
   const int n = PortNumber(portName);
   if (n < 1 || n > PortCandidates) return QString();
-  return DeviceMap().value(n);
+  return DeviceOf(TIniFile(SettingsPath()), n);
 }
 
 void CheckComPort(QStringList *list) {

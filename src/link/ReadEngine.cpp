@@ -26,19 +26,13 @@ bool TReadEngine::Show() {
 
 void TReadEngine::Start() {
   ReadDone = false;
-  Phase = PhaseIdle;
-  ErrShown = false;
-  Outcome = TLinkOutcome::Running;
-  Blocks = 0;
-  SetPosition(0);
+  ResetAttempt();
   SetOkEnabled(false);
   try {
     Clock.Pause(LinkTime::StartPause);
     RxLen = 0;
     Discard();
-    Clock.Pause(LinkTime::SettlePause);
-    HeadTime->Start();
-    SendHandshake();
+    SettleAndHandshake();
   } catch (const TPortFault &) {
     StartFailed();
   }

@@ -45,17 +45,11 @@ void TWriteEngine::Start() {
   StampIdentity();   // a written radio always carries the program's current model and band
   try {
     Clock.Pause(LinkTime::StartPause);
-    Phase = PhaseIdle;
-    ErrShown = false;
-    Outcome = TLinkOutcome::Running;
-    Blocks = 0;
-    SetPosition(0);
+    ResetAttempt();
     Discard();
     SetOkEnabled(false);
     RxLen = 0;
-    Clock.Pause(LinkTime::SettlePause);
-    HeadTime->Start();
-    SendHandshake();
+    SettleAndHandshake();
   } catch (const TPortFault &) {
     StartFailed();
   }

@@ -1,8 +1,13 @@
 #include "RadioModel.h"
+#include "image/MemoryImage.h"
 #include "link/LinkProtocol.h"
 
 namespace {
-constexpr int IdentBlock = 320;   // wire address of the identification block ('P', code, band, 0, 0)
+// Wire addresses of the parts of the radio's memory that the default memory fills.
+constexpr int IdentBlock = Layout::WireAddress(Layout::Ident);   // 'P', model code, band code, 0, 0
+constexpr int FunctionBlock = Layout::WireAddress(Layout::FunctionStart);
+constexpr int SerialBlock = Layout::WireAddress(Layout::Serial);
+constexpr int WriteTimeBlock = Layout::WireAddress(Layout::WriteTime);
 
 // Eight BCD digits of 10 Hz, least significant pair first.
 QByteArray Bcd(double mhz) {
@@ -29,27 +34,27 @@ QByteArray TRadioModel::DefaultMemory(const QByteArray &modelCode) {
   QByteArray m(MemorySize, char(0xFF));
   const double base = vhf ? 146.52 : 462.5625;
   const double step = vhf ? 0.5 : 0.025;
-  // Channels 1 to 8 (wire 16 + 16 * (n - 1)): simplex, every other one with a CTCSS tone.
+  // Channels 1 to 8: simplex, every other one with a CTCSS tone.
   for (int n = 1; n <= 8; ++n) {
-    const int rec = 16 * n;
+    const int rec = Layout::WireAddress(TChannelRecord::Offset(n));
     const QByteArray f = Bcd(base + step * (n - 1));
     m.replace(rec, 4, f);
     m.replace(rec + 4, 4, f);
     if (n % 2 == 0) {
-      m[rec + 8] = char(0x85);   // 88.5 Hz as 885 in BCD, low byte first
-      m[rec + 9] = char(0x08);
-      m[rec + 10] = char(0x85);
-      m[rec + 11] = char(0x08);
+      m[rec + TChannelRecord::RxTone] = char(0x85);   // 88.5 Hz as 885 in BCD, low byte first
+      m[rec + TChannelRecord::RxTone + 1] = char(0x08);
+      m[rec + TChannelRecord::TxTone] = char(0x85);
+      m[rec + TChannelRecord::TxTone + 1] = char(0x08);
     }
-    m[rec + 12] = char(n % 3 == 0 ? 0xE3 : 0xEF);   // all scanned, every third one wide and low power
+    m[rec + TChannelRecord::Flags] = char(n % 3 == 0 ? 0xE3 : 0xEF);   // all scanned, every third one wide and low power
   }
   const char settings[20] = {1, 1, 0, 0, 4, 1, 1, 1, 0, 1, char(0xFF), char(0xFF), 0, 1, 4, char(0xFF), 1, 5, 1, 6};
-  m.replace(288, 20, QByteArray(settings, 20));
+  m.replace(FunctionBlock, Layout::FunctionSize, QByteArray(settings, Layout::FunctionSize));
   QByteArray ident = "P" + modelCode.left(4) + QByteArray(1, char(vhf ? 242 : 244)) + QByteArray(2, '\0');
-  m.replace(IdentBlock, 8, ident);
-  m.replace(336, 16, QByteArray("ZL6405S00012345 "));
+  m.replace(IdentBlock, Layout::IdentSize, ident);
+  m.replace(SerialBlock, Layout::SerialWidth, QByteArray("ZL6405S00012345 "));
   const char when[7] = {char(0xEA), 0x07, 1, 15, 10, 30, 0};   // 2026-01-15 10:30:00
-  m.replace(352, 7, QByteArray(when, 7));
+  m.replace(WriteTimeBlock, Layout::WriteTimeSize, QByteArray(when, Layout::WriteTimeSize));
   return m;
 }
 
@@ -88,7 +93,7 @@ QByteArray TRadioModel::Feed(quint8 byte) {
     break;
   case WaitIdentify:
     if (c == Frame::Identify) {
-      QByteArray ident = Memory.mid(IdentBlock, 8);
+      QByteArray ident = Memory.mid(IdentBlock, Layout::IdentSize);
       ident.replace(Frame::IdentCodePos, Frame::IdentCodeLen, (Faults.ModelCode + "    ").left(4));
       ident.append(QByteArray(8, char(0xFF)));
       out = Reply(ident);

@@ -2,6 +2,7 @@
 // The radio's side of the programming protocol, byte by byte, with switches for the faults a
 // real radio or cable can show. No timing and no I/O: the virtual radio program paces the
 // bytes, and the engine tests feed the model through their fake port.
+#include "link/LinkProtocol.h"
 #include <QByteArray>
 
 struct TRadioFaults {
@@ -17,7 +18,7 @@ struct TRadioFaults {
 
 class TRadioModel {
 public:
-  static constexpr int MemorySize = 368;
+  static constexpr int MemorySize = Frame::MemorySize;
   TRadioModel(const TRadioFaults &faults, const QByteArray &memory);
 
   // One byte from the program; returns the radio's answer (often nothing). Once Pulled is set

@@ -1,6 +1,7 @@
 // zl6405s-virtual-radio: a ZL-6405s radio on a pseudo-terminal, for trying the program without
 // hardware, for the end-to-end tests and for the benchmarks.
 #include "RadioModel.h"
+#include "image/MemoryImage.h"
 #include "link/LinkProtocol.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -210,7 +211,7 @@ int main(int argc, char **argv) {
     const QByteArray all = f.readAll();
     // A data file holds image bytes 16 to 447 behind its 16-byte header: the radio's part
     // starts at file offset 16.
-    if (all.size() == 448) memory = all.mid(16, TRadioModel::MemorySize);
+    if (all.size() == Layout::ImageSize) memory = all.mid(Layout::RadioStart, TRadioModel::MemorySize);
     else if (all.size() == TRadioModel::MemorySize) memory = all;
     else {
       std::fprintf(stderr, "virtual radio: %s is neither 368 nor 448 bytes\n", qPrintable(f.fileName()));
